@@ -1,0 +1,7 @@
+#include "TApplication.h"
+
+int main(int argc, char** argv)
+{
+    velorin::widgets::TApplication app(argc, argv);
+    return 0;
+}

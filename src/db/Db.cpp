@@ -1,0 +1,1 @@
+// Anchor translation unit until the engine sources arrive.

@@ -1,0 +1,1 @@
+// Anchor translation unit until this folder's pages arrive.
