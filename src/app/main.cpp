@@ -1,7 +1,8 @@
-#include "TApplication.h"
+#include "Startup.h"
+#include "StartupServices.h"
 
 int main(int argc, char** argv)
 {
-    velorin::widgets::TApplication app(argc, argv);
-    return 0;
+    velorin::app::StartupServices services;
+    return velorin::app::Startup::run(argc, argv, services);
 }

@@ -19,7 +19,10 @@ public:
     using PageFactory = std::function<std::unique_ptr<widgets::TFrame>()>;
     using WidgetFormFactory = std::function<std::unique_ptr<QWidget>(widgets::WidgetFormHost& host)>;
 
-    void addPage(const QString& pageClass, PageFactory factory) { m_pages.insert(pageClass, std::move(factory)); }
+    void addPage(const QString& pageClass, PageFactory factory)
+    {
+        m_pages.insert(pageClass, std::move(factory));
+    }
     bool hasPage(const QString& pageClass) const { return m_pages.contains(pageClass); }
     // A new page of that class; nullptr when no factory is registered. A failing
     // constructor's exception passes through.

@@ -14,7 +14,8 @@ TAnchors::TAnchors(QWidget* child) : QObject(child), m_child(child)
     QWidget* parent = child->parentWidget();
     Q_ASSERT(parent);
     const QRect g = child->geometry();
-    m_distances = QMargins(g.left(), g.top(), parent->width() - g.right() - 1, parent->height() - g.bottom() - 1);
+    m_distances =
+        QMargins(g.left(), g.top(), parent->width() - g.right() - 1, parent->height() - g.bottom() - 1);
     parent->installEventFilter(this);
 }
 

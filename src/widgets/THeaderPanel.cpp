@@ -9,7 +9,8 @@
 namespace velorin::widgets {
 
 THeaderPanel::THeaderPanel(const QString& caption, QWidget* parent)
-    : QLabel(caption, parent), m_from(vclColor(11855600)), m_to(vclColor(9229030)), m_border(vclColor(10524310))
+    : QLabel(caption, parent), m_from(vclColor(11855600)), m_to(vclColor(9229030)),
+      m_border(vclColor(10524310))
 {
     setObjectName(QStringLiteral("pnlHeader"));
     setFixedHeight(35);
