@@ -31,6 +31,10 @@ int Startup::run(int argc, char** argv, StartupServices& services)
     widgets::TApplication application(argc, argv);
     application.setTitle(QStringLiteral("Velorin Espanol English Dictionary"));
     BroadcastListener listener;
+    QObject::connect(&listener, &BroadcastListener::received, &application,
+                     [&services](const QString& message, int wParam, int lParam) {
+                         services.broadcastReceived(message, wParam, lParam);
+                     });
     shell::PageRegistry pages;
     registerPages(pages);
     shell::TfrmMain frmMain(pages);

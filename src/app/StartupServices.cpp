@@ -31,4 +31,6 @@ void StartupServices::broadcast(const QString& message, int wParam, int lParam)
         socket.waitForDisconnected(1000);
 }
 
+void StartupServices::broadcastReceived(const QString&, int, int) {}
+
 } // namespace velorin::app

@@ -15,6 +15,8 @@ public:
     virtual void broadcast(const QString& message, int wParam, int lParam);
     // Called once the first instance's main window exists, right before the event loop.
     virtual void started() {}
+    // A broadcast of a later start reached this instance. Nothing reacts to it.
+    virtual void broadcastReceived(const QString& message, int wParam, int lParam);
 
     // Where running instances listen for broadcasts.
     static QString broadcastAddress();
