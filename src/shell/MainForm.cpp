@@ -5,6 +5,7 @@
 #include "TColor.h"
 #include "TFont.h"
 #include "THeaderPanel.h"
+#include "TRzBalloonHints.h"
 #include "TRzClockStatus.h"
 #include "TRzFormState.h"
 #include "TRzKeyStatus.h"
@@ -29,7 +30,6 @@
 #include <QStackedWidget>
 #include <QStandardPaths>
 #include <QToolButton>
-#include <QToolTip>
 #include <QVBoxLayout>
 
 namespace velorin::shell {
@@ -92,18 +92,6 @@ QString storeError(const QSettings& store)
                : QStringLiteral("Cannot write to the settings file %1").arg(store.fileName());
 }
 
-// The look of every hint window of the application.
-void applyHintLook()
-{
-    QPalette palette = QToolTip::palette();
-    palette.setColor(QPalette::ToolTipBase, widgets::vclColor(11855600));
-    palette.setColor(QPalette::ToolTipText, widgets::vclColor(7879740));
-    palette.setColor(QPalette::Window, widgets::vclColor(11855600));
-    palette.setColor(QPalette::WindowText, widgets::vclColor(7879740));
-    QToolTip::setPalette(palette);
-    QToolTip::setFont(widgets::designFont(QStringLiteral("Verdana"), 11));
-}
-
 } // namespace
 
 TfrmMain::TfrmMain(const PageRegistry& pages, const QString& settingsFile, QWidget* parent)
@@ -131,7 +119,7 @@ TfrmMain::TfrmMain(const PageRegistry& pages, const QString& settingsFile, QWidg
     column->addWidget(m_pgcWorkArea, 1);
     column->addWidget(m_sbrMain);
     createMenus();
-    applyHintLook();
+    widgets::TRzBalloonHints::install();
 
     setFixedSize(clientWidth, clientHeight + menuBar()->sizeHint().height());
     move(342, 158);
