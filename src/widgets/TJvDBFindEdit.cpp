@@ -237,10 +237,9 @@ void TJvDBFindEdit::RunSearch()
             m_upperSearch = ansiUpperCase(text);
             t->setFiltered(true); // also when on already: every record is tested again
         }
-    } else if (t) {
-        m_hookedTable = nullptr;
-        t->setOnFilterRecord(m_savedHook);
-        t->setFiltered(m_savedFiltered);
+    } else {
+        // Only a hook this box installed is taken away: a table's own hook stays.
+        giveHookBack(t);
     }
     m_timer.setInterval(kNextPause);
 }
