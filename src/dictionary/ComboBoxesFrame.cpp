@@ -77,6 +77,12 @@ TFmeComboBoxes::TFmeComboBoxes(QWidget* parent) : widgets::TFrame(parent)
     scrollArea->setWidget(content);
 }
 
+void TFmeComboBoxes::resizeEvent(QResizeEvent* event)
+{
+    widgets::TFrame::resizeEvent(event);
+    scrollArea->setGeometry(rect());
+}
+
 QLabel* TFmeComboBoxes::addLabel(const QString& name, const QString& caption, const QPoint& at, int pixels)
 {
     auto* label = new QLabel(caption, content);

@@ -50,6 +50,9 @@ public:
     db::Table* Table2 = nullptr;
     db::DataSource* DataSource2 = nullptr;
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     QLabel* addLabel(const QString& name, const QString& caption, const QPoint& at, int pixels);
     QLabel* addImage(const QString& name, const QString& picture, const QPoint& at);

@@ -53,7 +53,7 @@ TLookupFrame::TLookupFrame(QWidget* parent, const Design& design) : widgets::TFr
     RzPageControl1->setFont(verdana(11, true));
     RzPageControl1->setStyleSheet(
         QStringLiteral("QTabWidget::pane { border: 2px solid palette(mid); top: 0px; }"
-                       "QTabBar::tab { height: 21px; padding: 0px 8px; margin: 0px;"
+                       "QTabBar::tab { height: 22px; padding: 0px 8px; margin: 0px;"
                        " border: 1px solid palette(mid); border-bottom: none;"
                        " border-top-left-radius: 4px; border-top-right-radius: 4px; }"
                        "QTabBar::tab:selected { background: palette(window); }"));
