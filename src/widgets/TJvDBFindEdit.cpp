@@ -264,7 +264,15 @@ void TJvDBFindEdit::AcceptRecord(db::Table& table, bool& accept)
     if (!f)
         return;
     const QStringView value = f->asStringView();
-    accept = !value.isEmpty() && ansiStartsWithUpper(value, m_upperSearch);
+    // Most records already differ in their first letter; test that before the full call.
+    if (value.isEmpty() || value.size() < m_upperSearch.size() ||
+        (!m_upperSearch.isEmpty() &&
+         ansiUpperChar(value.front().unicode()) != m_upperSearch.front().unicode() &&
+         !QChar::isHighSurrogate(value.front().unicode()))) {
+        accept = false;
+        return;
+    }
+    accept = ansiStartsWithUpper(value, m_upperSearch);
 }
 
 bool TJvDBFindEdit::dateStep(QString& text) const
