@@ -217,6 +217,60 @@ private Q_SLOTS:
         QCOMPARE(b.memo->lineWrapMode(), QPlainTextEdit::NoWrap);
     }
 
+    void editAndMemoWriteIntoTheFieldWhileEditing()
+    {
+        Bound b;
+        b.table->open();
+        b.table->edit();
+        if (b.table->state() != velorin::db::DataSetState::Edit)
+            QSKIP("the engine does not write records yet");
+        QVERIFY(!b.edit->isReadOnly());
+        QVERIFY(!b.memo->isReadOnly());
+        b.edit->setFocus();
+        b.edit->selectAll();
+        QTest::keyClicks(b.edit, "ocho");
+        QCOMPARE(b.table->fieldByName(QStringLiteral("Word"))->asString(), QStringLiteral("ocho"));
+        QCOMPARE(b.edit->text(), QStringLiteral("ocho"));
+        b.memo->setFocus();
+        b.memo->selectAll();
+        QTest::keyClicks(b.memo, "new note");
+        QCOMPARE(b.table->fieldByName(QStringLiteral("Note"))->asString(), QStringLiteral("new note"));
+        QVERIFY(b.enabled(TDBNavigator::nbPost) && b.enabled(TDBNavigator::nbCancel));
+        QVERIFY(!b.enabled(TDBNavigator::nbEdit));
+        QTest::mouseClick(b.navigator->button(TDBNavigator::nbCancel), Qt::LeftButton);
+        QVERIFY(b.edit->isReadOnly());
+        QCOMPARE(b.edit->text(), QStringLiteral("uno"));
+        QCOMPARE(b.memo->toPlainText(), QStringLiteral("first\nline two"));
+    }
+
+    void deleteAsksFirst()
+    {
+        Bound b;
+        b.table->open();
+        b.table->edit();
+        if (b.table->state() != velorin::db::DataSetState::Edit)
+            QSKIP("the engine does not write records yet");
+        b.table->cancel();
+        bool answer = false;
+        int asked = 0;
+        b.navigator->setDeleteConfirmation([&] {
+            ++asked;
+            return answer;
+        });
+        QSignalSpy after(b.navigator, &TDBNavigator::clicked);
+        QTest::mouseClick(b.navigator->button(TDBNavigator::nbDelete), Qt::LeftButton);
+        QCOMPARE(asked, 1);
+        QCOMPARE(after.size(), 1);
+        QCOMPARE(b.table->recordCount(), 3);
+        answer = true;
+        QTest::mouseClick(b.navigator->button(TDBNavigator::nbDelete), Qt::LeftButton);
+        QCOMPARE(b.table->recordCount(), 2);
+        b.navigator->setConfirmDelete(false);
+        QTest::mouseClick(b.navigator->button(TDBNavigator::nbDelete), Qt::LeftButton);
+        QCOMPARE(asked, 2);
+        QCOMPARE(b.table->recordCount(), 1);
+    }
+
 private:
     QStringList messages;
 };
