@@ -36,7 +36,7 @@ void TRzCalendar::setBoldDaysHandler(BoldDaysHandler handler)
     refreshBoldDays();
 }
 
-quint32 TRzCalendar::daysToBits(std::initializer_list<int> days)
+quint32 TRzCalendar::daysToBits(const QList<int>& days)
 {
     quint32 mask = 0;
     for (const int d : days) {

@@ -24,7 +24,7 @@ public:
     void setBoldDaysHandler(BoldDaysHandler handler);
 
     // The mask of the days given: bit d - 1 for each d from 1 to 31; other numbers are ignored.
-    static quint32 daysToBits(std::initializer_list<int> days);
+    static quint32 daysToBits(const QList<int>& days);
 
     bool isBold(QDate date) const;
     QToolButton* todayButton() const { return m_today; }

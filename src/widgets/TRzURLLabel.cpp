@@ -12,8 +12,9 @@ TRzURLLabel::TRzURLLabel(const QString& caption, QWidget* parent)
     : QLabel(caption, parent), m_highlight(palette().color(QPalette::Highlight)), m_visitedColor(128, 0, 128)
 {
     setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::StrongFocus);
     setTextInteractionFlags(Qt::NoTextInteraction);
+    // After the interaction flags, which would reset it.
+    setFocusPolicy(Qt::StrongFocus);
     QFont f = font();
     f.setUnderline(true);
     setFont(f);
