@@ -39,6 +39,8 @@ TFrmWidgets::TFrmWidgets(widgets::WidgetFormHost& host, QWidget* parent)
 
     RzCalendar1->setObjectName(QStringLiteral("RzCalendar1"));
     RzCalendar1->setGeometry(20, 76, 147, 159);
+    // Full day names do not fit in the panel's width.
+    RzCalendar1->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
     RzCalendar1->setBoldDaysHandler([this](int year, int month) {
         quint32 days = 0;
         RzCalendar1GetBoldDays(RzCalendar1, year, month, days);

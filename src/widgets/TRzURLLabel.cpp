@@ -5,6 +5,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace velorin::widgets {
 
@@ -75,16 +76,16 @@ void TRzURLLabel::keyPressEvent(QKeyEvent* event)
     }
 }
 
-void TRzURLLabel::focusInEvent(QFocusEvent* event)
+void TRzURLLabel::paintEvent(QPaintEvent* event)
 {
-    QLabel::focusInEvent(event);
-    setFrameStyle(QFrame::Box | QFrame::Plain);
-}
-
-void TRzURLLabel::focusOutEvent(QFocusEvent* event)
-{
-    QLabel::focusOutEvent(event);
-    setFrameStyle(QFrame::NoFrame);
+    QLabel::paintEvent(event);
+    // A dotted focus rectangle that leaves the label's size and text where they are.
+    if (hasFocus()) {
+        QPainter painter(this);
+        QPen pen(currentColor(), 1, Qt::DotLine);
+        painter.setPen(pen);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
 }
 
 void TRzURLLabel::applyColor()
