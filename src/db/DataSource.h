@@ -35,8 +35,15 @@ Q_SIGNALS:
     void stateChanged();
 
 private:
+    friend class Table;
+    // Detail tables whose master link runs on this source.
+    void addDetail(Table* detail);
+    void removeDetail(Table* detail);
+    std::vector<Table*> details() const;
+
     QPointer<Table> m_table;
     std::vector<DataLink*> m_links;
+    std::vector<QPointer<Table>> m_details;
 };
 
 } // namespace velorin::db

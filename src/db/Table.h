@@ -16,7 +16,13 @@ namespace velorin::db {
 
 class DataSource;
 
-enum class DataSetState { Inactive, Browse, Edit, Insert };
+enum class DataSetState
+{
+    Inactive,
+    Browse,
+    Edit,
+    Insert
+};
 
 // A table of a database alias, opened by alias and table name (a file in the alias's
 // folder). Records of an open table are held in memory; posts and deletes are written
@@ -60,9 +66,11 @@ public:
     Field* fieldByName(const QString& name) const;
     QStringList fieldNames() const;
 
-    // Filter hook and filtered flag. Setting the flag to a different value while open, or
-    // replacing the hook while filtering is on, re-runs the hook over every record and
-    // puts the cursor on the first record that passes. Setting the same value does nothing.
+    // Filter hook and filtered flag. While open, setting the flag always puts the cursor on
+    // the first record that passes; the filtering changes only when the value differs, but
+    // setting it on while it is on re-runs the hook over every record from the start.
+    // Replacing the hook while filtering is on re-runs it and goes to the first record too.
+    // During a pass the hook's field reads see the record under test.
     const FilterRecordHook& onFilterRecord() const;
     void setOnFilterRecord(FilterRecordHook hook);
     bool filtered() const;
@@ -73,6 +81,7 @@ public:
     void prior();
     void next();
     void last();
+    // The cursor stands on the first (bof) or last (eof) visible record, or there is none.
     bool bof() const;
     bool eof() const;
     bool isEmpty() const;

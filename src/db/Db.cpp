@@ -1,1 +1,0 @@
-// Anchor translation unit until the engine sources arrive.
