@@ -3,6 +3,9 @@
 #include "ReservationFrame.h"
 
 #include <memory>
+#include "ComboBoxesFrame.h"
+#include "CustomFramingFrame.h"
+#include "EditsFrame.h"
 
 namespace velorin::app {
 
@@ -10,6 +13,11 @@ void registerPages(shell::PageRegistry& registry)
 {
     registry.addPage(QStringLiteral("TFmeReservations"),
                      [] { return std::make_unique<finance::TFmeReservations>(); });
+    registry.addPage(QStringLiteral("TFmeCustomFraming"),
+                     [] { return std::make_unique<dictionary::TFmeCustomFraming>(); });
+    registry.addPage(QStringLiteral("TFmeEdits"), [] { return std::make_unique<dictionary::TFmeEdits>(); });
+    registry.addPage(QStringLiteral("TFmeComboBoxes"),
+                     [] { return std::make_unique<dictionary::TFmeComboBoxes>(); });
 }
 
 } // namespace velorin::app
