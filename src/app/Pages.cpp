@@ -1,11 +1,19 @@
 #include "Pages.h"
 
 #include "ReservationFrame.h"
-
-#include <memory>
 #include "ComboBoxesFrame.h"
 #include "CustomFramingFrame.h"
 #include "EditsFrame.h"
+#include "ButtonsFrame.h"
+#include "CommonControlsFrame.h"
+#include "DisplayFrame.h"
+#include "LauncherFrame.h"
+#include "ListBoxesFrame.h"
+#include "SendMessageFrame.h"
+#include "ShellFrame.h"
+#include "WidgetForm.h"
+
+#include <memory>
 
 namespace velorin::app {
 
@@ -18,6 +26,16 @@ void registerPages(shell::PageRegistry& registry)
     registry.addPage(QStringLiteral("TFmeEdits"), [] { return std::make_unique<dictionary::TFmeEdits>(); });
     registry.addPage(QStringLiteral("TFmeComboBoxes"),
                      [] { return std::make_unique<dictionary::TFmeComboBoxes>(); });
+    // Sample pages and the widgets window.
+    registry.addPage("TFmeCommonControls", [] { return std::make_unique<samples::TFmeCommonControls>(); });
+    registry.addPage("TFmeListBoxes", [] { return std::make_unique<samples::TFmeListBoxes>(); });
+    registry.addPage("TFmeButtons", [] { return std::make_unique<samples::TFmeButtons>(); });
+    registry.addPage("TFmeShell", [] { return std::make_unique<samples::TFmeShell>(); });
+    registry.addPage("TFmeLauncher", [] { return std::make_unique<samples::TFmeLauncher>(); });
+    registry.addPage("TFmeDisplay", [] { return std::make_unique<samples::TFmeDisplay>(); });
+    registry.addPage("TFmeSendMessages", [] { return std::make_unique<samples::TFmeSendMessages>(); });
+    registry.setWidgetFormFactory(
+        [](widgets::WidgetFormHost& host) { return std::make_unique<samples::TFrmWidgets>(host); });
 }
 
 } // namespace velorin::app
