@@ -1,16 +1,17 @@
 #include "Pages.h"
 
-#include "ReservationFrame.h"
-#include "ComboBoxesFrame.h"
-#include "CustomFramingFrame.h"
-#include "EditsFrame.h"
 #include "ButtonsFrame.h"
+#include "ComboBoxesFrame.h"
 #include "CommonControlsFrame.h"
+#include "CustomFramingFrame.h"
 #include "DisplayFrame.h"
+#include "EditsFrame.h"
 #include "LauncherFrame.h"
 #include "ListBoxesFrame.h"
+#include "ReservationFrame.h"
 #include "SendMessageFrame.h"
 #include "ShellFrame.h"
+#include "TabsFrame.h"
 #include "WidgetForm.h"
 
 #include <memory>
@@ -26,6 +27,7 @@ void registerPages(shell::PageRegistry& registry)
     registry.addPage(QStringLiteral("TFmeEdits"), [] { return std::make_unique<dictionary::TFmeEdits>(); });
     registry.addPage(QStringLiteral("TFmeComboBoxes"),
                      [] { return std::make_unique<dictionary::TFmeComboBoxes>(); });
+    registry.addPage(QStringLiteral("TFmeTabs"), [] { return std::make_unique<clinic::TFmeTabs>(); });
     // Sample pages and the widgets window.
     registry.addPage("TFmeCommonControls", [] { return std::make_unique<samples::TFmeCommonControls>(); });
     registry.addPage("TFmeListBoxes", [] { return std::make_unique<samples::TFmeListBoxes>(); });
