@@ -162,6 +162,16 @@ void TRzDBDateTimeEdit::mousePressEvent(QMouseEvent* event)
         return;
     }
     QDateEdit::mousePressEvent(event);
+    showTodayWhenBlank();
+}
+
+void TRzDBDateTimeEdit::showTodayWhenBlank()
+{
+    // A blank box opens its calendar on the current month, not on the blank stand-in date.
+    if (isBlank() && calendarWidget() && calendarWidget()->isVisible()) {
+        const QDate today = QDate::currentDate();
+        calendarWidget()->setCurrentPage(today.year(), today.month());
+    }
 }
 
 void TRzDBDateTimeEdit::keyPressEvent(QKeyEvent* event)
@@ -172,6 +182,7 @@ void TRzDBDateTimeEdit::keyPressEvent(QKeyEvent* event)
         return;
     }
     QDateEdit::keyPressEvent(event);
+    showTodayWhenBlank();
 }
 
 void TRzDBDateTimeEdit::changeEvent(QEvent* event)

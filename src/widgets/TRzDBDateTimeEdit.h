@@ -50,6 +50,7 @@ private:
     void showField();
     void updateInput();
     void writeField(const QDate& date);
+    void showTodayWhenBlank();
 
     QPointer<db::DataSource> m_source;
     QString m_fieldName;

@@ -5,6 +5,7 @@
 #include "Table.h"
 #include "TableFixture.h"
 
+#include <QAbstractItemView>
 #include <QCalendarWidget>
 #include <QTest>
 
@@ -49,7 +50,7 @@ private Q_SLOTS:
         edit.setFocus();
         QTest::keyClick(&edit, Qt::Key_Up);
         QCOMPARE(edit.date(), QDate(2026, 3, 14));
-        QTest::keyClick(&edit, Qt::Key_F4);
+        QTest::mouseClick(&edit, Qt::LeftButton, {}, QPoint(edit.width() - 6, edit.height() / 2));
         QVERIFY(!edit.calendarWidget()->isVisible());
         QCOMPARE(table.fieldByName(QStringLiteral("TARIH"))->asString().left(10),
                  QStringLiteral("2026-03-14"));
@@ -59,6 +60,58 @@ private Q_SLOTS:
         QCOMPARE(edit.text().trimmed(), QString());
         table.close();
         QVERIFY(edit.isBlank());
+    }
+
+    void aDayPickedInTheCalendarIsWrittenWhileEditing()
+    {
+        TableFixture fixture;
+        fixture.run(QStringLiteral("MUAYENE.DB"),
+                    QStringLiteral("CREATE TABLE MUAYENE (NO INTEGER, TARIH TIMESTAMP);"
+                                   "INSERT INTO MUAYENE VALUES (1, NULL);"));
+        db::Table table;
+        table.setAliases(fixture.aliases());
+        table.setDatabaseName(QStringLiteral("test"));
+        table.setTableName(QStringLiteral("MUAYENE.DB"));
+        db::DataSource source;
+        source.setDataSet(&table);
+        TRzDBDateTimeEdit edit;
+        edit.setDataSource(&source);
+        edit.setDataField(QStringLiteral("TARIH"));
+        table.open();
+        edit.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&edit));
+        table.edit();
+        QVERIFY(!edit.isReadOnly());
+        QTest::mouseClick(&edit, Qt::LeftButton, {}, QPoint(edit.width() - 6, edit.height() / 2));
+        QCalendarWidget* calendar = edit.calendarWidget();
+        QTRY_VERIFY(calendar->isVisible());
+        QCOMPARE(calendar->yearShown(), QDate::currentDate().year());
+        QCOMPARE(calendar->monthShown(), QDate::currentDate().month());
+
+        // Click the cell of the 15th of the month shown.
+        auto* view = calendar->findChild<QAbstractItemView*>();
+        QVERIFY(view);
+        QModelIndex day15;
+        for (int row = 1; row < view->model()->rowCount() && !day15.isValid(); ++row) {
+            for (int column = 0; column < view->model()->columnCount(); ++column) {
+                const QModelIndex index = view->model()->index(row, column);
+                if (index.data().toInt() == 15) {
+                    day15 = index;
+                    break;
+                }
+            }
+        }
+        QVERIFY(day15.isValid());
+        const QPoint centre = view->visualRect(day15).center();
+        QTest::mousePress(view->viewport(), Qt::LeftButton, {}, centre);
+        QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, centre);
+        const QDate expected(QDate::currentDate().year(), QDate::currentDate().month(), 15);
+        QCOMPARE(edit.date(), expected);
+        QCOMPARE(table.fieldByName(QStringLiteral("TARIH"))->asString().left(10),
+                 expected.toString(Qt::ISODate));
+        table.post();
+        QVERIFY(edit.isReadOnly());
+        QCOMPARE(edit.date(), expected);
     }
 
     void missingFieldFailsTheOpening()
