@@ -99,10 +99,10 @@ int VelorinDbTool::run(const QStringList& arguments)
                 Arguments::parse(rest, {QStringLiteral("headword"), QStringLiteral("translation")});
             if (args.positional.size() != 3)
                 throw UsageError(QStringLiteral("import-dictd needs INDEX, DICT_DZ and TABLE"));
+            const QString headword = args.required(QStringLiteral("headword"));
+            const QString translation = args.required(QStringLiteral("translation"));
             const auto entries = DictdImporter::read(args.positional[0], args.positional[1]);
-            const auto written =
-                DictdImporter::write(entries, args.positional[2], args.required(QStringLiteral("headword")),
-                                     args.required(QStringLiteral("translation")));
+            const auto written = DictdImporter::write(entries, args.positional[2], headword, translation);
             m_out << QStringLiteral("%1: %2 entries\n").arg(args.positional[2]).arg(written);
             return 0;
         }

@@ -11,6 +11,7 @@
 #include "ReservationFrame.h"
 #include "SendMessageFrame.h"
 #include "ShellFrame.h"
+#include "TabsFrame.h"
 #include "WidgetForm.h"
 
 #include <memory>
@@ -26,6 +27,7 @@ void registerPages(shell::PageRegistry& registry)
     registry.addPage(QStringLiteral("TFmeEdits"), [] { return std::make_unique<dictionary::TFmeEdits>(); });
     registry.addPage(QStringLiteral("TFmeComboBoxes"),
                      [] { return std::make_unique<dictionary::TFmeComboBoxes>(); });
+    registry.addPage(QStringLiteral("TFmeTabs"), [] { return std::make_unique<clinic::TFmeTabs>(); });
     // Sample pages and the widgets window.
     registry.addPage("TFmeCommonControls", [] { return std::make_unique<samples::TFmeCommonControls>(); });
     registry.addPage("TFmeListBoxes", [] { return std::make_unique<samples::TFmeListBoxes>(); });

@@ -2,6 +2,7 @@
 
 #include "FieldType.h"
 
+#include <QDateTime>
 #include <QString>
 #include <QStringView>
 
@@ -35,8 +36,16 @@ public:
 
     // Writes the current record's value. Only in edit or insert state, otherwise
     // EDatabaseError "Dataset not in edit or insert mode". Text is cut to size().
+    // Number and Integer fields take the regional decimal separator or a point and raise
+    // EConvertError for other text; Date-time fields take ISO 8601 or the regional short
+    // date (and time) and store ISO 8601. An empty text clears the field. Autoincrement
+    // fields are assigned by the engine: EDatabaseError "Field '<name>' cannot be modified".
     void setAsString(const QString& value);
     void clear();
+
+    // The value of a Date-time field; invalid when empty.
+    QDateTime asDateTime() const;
+    void setAsDateTime(const QDateTime& value);
 
     Table& table() const { return m_table; }
 

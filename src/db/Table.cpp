@@ -467,7 +467,11 @@ std::vector<Table*> Table::Private::details() const
     return result;
 }
 
-void Table::Private::settleDetails() {}
+void Table::Private::settleDetails()
+{
+    for (Table* detail : details())
+        detail->d->settle();
+}
 
 void Table::Private::followDetails()
 {
@@ -487,6 +491,315 @@ void Table::Private::followMaster()
 }
 
 // ---------------------------------------------------------------------------------------
+// Private: record states and writing
+
+void Table::Private::requireActive() const
+{
+    if (!active)
+        throw EDatabaseError(
+            QStringLiteral("Cannot perform this operation on a closed dataset (%1)").arg(context()));
+}
+
+void Table::Private::startPending(DataSetState mode, int startRow)
+{
+    pending.assign(fields.size(), std::nullopt);
+    pendingChanged.assign(fields.size(), false);
+    pendingWritten = false;
+    if (mode == DataSetState::Edit) {
+        const std::uint32_t record = visible[std::size_t(cursor)];
+        for (std::size_t f = 0; f < fields.size(); ++f) {
+            if (!columns[f].isNull(record))
+                pending[f] = columns[f].value(record).toString();
+        }
+        insertRow = -1;
+    } else {
+        insertRow = startRow;
+        // The master's key goes in first; it does not count as written.
+        bool linked = false;
+        const std::optional<QString> key = masterKey(&linked);
+        if (linked && key) {
+            pending[std::size_t(linkField)] = *key;
+            pendingChanged[std::size_t(linkField)] = true;
+        }
+    }
+    state = mode;
+    Q_EMIT q.stateChanged();
+    if (mode == DataSetState::Insert)
+        Q_EMIT q.recordsChanged();
+    Q_EMIT q.currentChanged();
+    if (mode == DataSetState::Insert)
+        followDetails();
+}
+
+void Table::Private::settle()
+{
+    settleDetails();
+    if (state != DataSetState::Edit && state != DataSetState::Insert)
+        return;
+    if (pendingWritten)
+        store();
+    else
+        drop();
+}
+
+void Table::Private::drop()
+{
+    const bool inserting = state == DataSetState::Insert;
+    state = DataSetState::Browse;
+    pending.clear();
+    pendingChanged.clear();
+    pendingWritten = false;
+    insertRow = -1;
+    Q_EMIT q.stateChanged();
+    if (inserting)
+        Q_EMIT q.recordsChanged();
+    Q_EMIT q.currentChanged();
+    if (inserting)
+        followDetails();
+}
+
+void Table::Private::ensureWritable()
+{
+    if (journalChecked)
+        return;
+    journalChecked = true;
+    // Write-ahead logging keeps a committed record and never leaves a half-written one,
+    // and synchronous=FULL makes the commit durable before the call returns.
+    if (db.queryText(QStringLiteral("PRAGMA journal_mode"))
+            .compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0)
+        db.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+    db.exec(QStringLiteral("PRAGMA synchronous=FULL"));
+}
+
+std::optional<Table::Private::StorageFailure> Table::Private::transact(const std::function<bool()>& body)
+{
+    sqlite3* handle = db.handle();
+    const auto failureNow = [this] { return StorageFailure{db.errorCode(), db.errorMessage()}; };
+    if (sqlite3_exec(handle, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK)
+        return failureNow();
+    std::optional<StorageFailure> failure;
+    if (!body())
+        failure = failureNow();
+    else if (sqlite3_exec(handle, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK)
+        failure = failureNow();
+    if (failure && !sqlite3_get_autocommit(handle))
+        sqlite3_exec(handle, "ROLLBACK", nullptr, nullptr, nullptr);
+    return failure;
+}
+
+void Table::Private::storageError(const QString& action, const StorageFailure& failure) const
+{
+    QString reason;
+    switch (failure.code & 0xff) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        reason = QStringLiteral("the table is locked by another program");
+        break;
+    case SQLITE_READONLY:
+    case SQLITE_PERM:
+    case SQLITE_CANTOPEN:
+        reason = QStringLiteral("the table file cannot be written (%1)").arg(failure.message);
+        break;
+    case SQLITE_CONSTRAINT:
+        reason = QStringLiteral("key violation (%1)").arg(failure.message);
+        break;
+    case SQLITE_FULL:
+        reason = QStringLiteral("the disk is full");
+        break;
+    default:
+        reason = failure.message;
+        break;
+    }
+    const QString pendingNote = state == DataSetState::Edit || state == DataSetState::Insert
+                                    ? QStringLiteral("; the record is still pending")
+                                    : QString();
+    throw EDatabaseError(QStringLiteral("Cannot %1 %2: %3%4").arg(action, context(), reason, pendingNote));
+}
+
+void Table::Private::store()
+{
+    ensureWritable();
+    const bool inserting = state == DataSetState::Insert;
+    std::int64_t rowid = 0;
+    const auto bindValue = [this](SqliteStatement& statement, int parameter, std::size_t f) {
+        const auto& value = pending[f];
+        if (!value) {
+            statement.bindNull(parameter);
+            return;
+        }
+        switch (fields[f]->dataType()) {
+        case FieldType::Integer:
+        case FieldType::AutoIncrement:
+            statement.bindInt64(parameter, value->toLongLong());
+            break;
+        case FieldType::Number:
+            statement.bindDouble(parameter, value->toDouble());
+            break;
+        default:
+            statement.bindText(parameter, *value);
+            break;
+        }
+    };
+    QStringList names;
+    std::vector<std::size_t> written;
+    for (std::size_t f = 0; f < fields.size(); ++f) {
+        if (fields[f]->dataType() == FieldType::AutoIncrement)
+            continue;
+        if (inserting ? pending[f].has_value() : bool(pendingChanged[f])) {
+            names << quoted(fields[f]->fieldName());
+            written.push_back(f);
+        }
+    }
+    const std::uint32_t editedRecord = inserting ? 0 : visible[std::size_t(cursor)];
+    if (inserting || !written.empty()) {
+        const auto failure = transact([&] {
+            QString sql;
+            if (inserting) {
+                QStringList marks;
+                for (std::size_t i = 1; i <= written.size(); ++i)
+                    marks << QStringLiteral("?%1").arg(i);
+                sql = written.empty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoted(sqlName))
+                                      : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                            .arg(quoted(sqlName), names.join(QLatin1Char(',')),
+                                                 marks.join(QLatin1Char(',')));
+            } else {
+                QStringList sets;
+                for (std::size_t i = 0; i < written.size(); ++i)
+                    sets << QStringLiteral("%1=?%2").arg(names[qsizetype(i)]).arg(i + 1);
+                sql = QStringLiteral("UPDATE %1 SET %2 WHERE rowid=?%3")
+                          .arg(quoted(sqlName), sets.join(QLatin1Char(',')))
+                          .arg(written.size() + 1);
+            }
+            SqliteStatement statement(db.handle(), sql);
+            if (!statement.statement())
+                return false;
+            for (std::size_t i = 0; i < written.size(); ++i)
+                bindValue(statement, int(i + 1), written[i]);
+            if (!inserting)
+                statement.bindInt64(int(written.size() + 1), rowids[editedRecord]);
+            if (statement.step() != SQLITE_DONE)
+                return false;
+            rowid = inserting ? sqlite3_last_insert_rowid(db.handle()) : rowids[editedRecord];
+            return true;
+        });
+        if (failure)
+            storageError(QStringLiteral("store the record in"), *failure);
+    }
+
+    const int row = inserting ? insertRow : cursor;
+    std::uint32_t record = editedRecord;
+    if (inserting) {
+        record = std::uint32_t(rowids.size());
+        rowids.push_back(rowid);
+        for (Column& column : columns)
+            column.appendNull();
+    } else {
+        order.erase(std::remove(order.begin(), order.end(), record), order.end());
+    }
+    readBack(record);
+    placeInOrder(record);
+    state = DataSetState::Browse;
+    pending.clear();
+    pendingChanged.clear();
+    pendingWritten = false;
+    insertRow = -1;
+    showRecord(record, row);
+}
+
+void Table::Private::readBack(std::uint32_t record)
+{
+    QStringList select;
+    for (const auto& field : fields)
+        select << quoted(field->fieldName());
+    SqliteStatement statement(db.handle(), QStringLiteral("SELECT %1 FROM %2 WHERE rowid=?1")
+                                               .arg(select.join(QLatin1Char(',')), quoted(sqlName)));
+    const bool found =
+        statement.statement() && (statement.bindInt64(1, rowids[record]), statement.step() == SQLITE_ROW);
+    for (std::size_t f = 0; f < fields.size(); ++f) {
+        // Stored; should the file not give it back, the written values stand for it.
+        if (!found) {
+            if (pending[f])
+                columns[f].set(record, *pending[f]);
+            else
+                columns[f].setNull(record);
+            continue;
+        }
+        const int c = int(f);
+        switch (statement.columnType(c)) {
+        case SQLITE_NULL:
+            columns[f].setNull(record);
+            break;
+        case SQLITE_INTEGER:
+            columns[f].set(record, QString::number(statement.columnInt64(c)));
+            break;
+        case SQLITE_FLOAT:
+            columns[f].set(record, numberText(statement.columnDouble(c)));
+            break;
+        default:
+            columns[f].set(record, statement.columnText(c));
+            break;
+        }
+    }
+}
+
+bool Table::Private::orderLess(std::uint32_t a, std::uint32_t b) const
+{
+    for (const int index : indexFields) {
+        const Column& column = columns[std::size_t(index)];
+        const bool nullA = column.isNull(a);
+        const bool nullB = column.isNull(b);
+        if (nullA != nullB)
+            return nullA;
+        if (nullA)
+            continue;
+        const FieldType type = fields[std::size_t(index)]->dataType();
+        if (type == FieldType::Number || type == FieldType::Integer || type == FieldType::AutoIncrement) {
+            const double x = column.value(a).toDouble();
+            const double y = column.value(b).toDouble();
+            if (x != y)
+                return x < y;
+        } else {
+            const int c = column.value(a).compare(column.value(b));
+            if (c != 0)
+                return c < 0;
+        }
+    }
+    return rowids[a] < rowids[b];
+}
+
+void Table::Private::placeInOrder(std::uint32_t record)
+{
+    const auto at = std::upper_bound(order.begin(), order.end(), record,
+                                     [this](std::uint32_t a, std::uint32_t b) { return orderLess(a, b); });
+    order.insert(at, record);
+}
+
+void Table::Private::showRecord(std::uint32_t record, int fallbackRow)
+{
+    rebuildVisible();
+    const auto it = std::find(visible.begin(), visible.end(), record);
+    if (it != visible.end())
+        cursor = int(it - visible.begin());
+    else
+        cursor = visible.empty() ? -1 : std::clamp(fallbackRow, 0, int(visible.size()) - 1);
+    Q_EMIT q.stateChanged();
+    Q_EMIT q.recordsChanged();
+    Q_EMIT q.currentChanged();
+    followDetails();
+}
+
+void Table::Private::writeField(int field, std::optional<QString> value)
+{
+    if (!active || (state != DataSetState::Edit && state != DataSetState::Insert))
+        throw EDatabaseError(QStringLiteral("Dataset not in edit or insert mode"));
+    const auto f = std::size_t(field);
+    pending[f] = std::move(value);
+    pendingChanged[f] = true;
+    pendingWritten = true;
+    Q_EMIT q.currentChanged();
+}
+
+// ---------------------------------------------------------------------------------------
 // Table
 
 Table::Table(QObject* parent) : QObject(parent), d(std::make_unique<Private>(*this)) {}
@@ -499,7 +812,13 @@ Table::~Table()
         if (source && source->dataSet() == this)
             source->setDataSet(nullptr);
     }
-    d->closeAll();
+    // A written pending record is stored as on closing; a store that fails here cannot be
+    // reported any more, so the record is dropped.
+    try {
+        close();
+    } catch (...) {
+        d->closeAll();
+    }
 }
 
 void Table::setAliases(Aliases aliases)
@@ -573,7 +892,7 @@ void Table::close()
 {
     if (!d->active)
         return;
-    d->settleDetails();
+    d->settle();
     d->closeAll();
     Q_EMIT activeChanged(false);
     Q_EMIT stateChanged();
@@ -648,7 +967,7 @@ void Table::setOnFilterRecord(FilterRecordHook hook)
 {
     d->hook = std::move(hook);
     if (d->active && d->filtered) {
-        d->settleDetails();
+        d->settle();
         d->rebuildVisible();
         d->cursor = d->visible.empty() ? -1 : 0;
         Q_EMIT recordsChanged();
@@ -671,7 +990,7 @@ void Table::setFiltered(bool on)
     // The same value changes no filtering, but the cursor still goes back to the first
     // record, and that re-tests every record when filtering is on.
     const bool changed = d->filtered != on;
-    d->settleDetails();
+    d->settle();
     d->filtered = on;
     if (changed || on) {
         d->rebuildVisible();
@@ -742,7 +1061,7 @@ void Table::moveToRow(int row)
     if (row == d->row())
         return;
     const std::int64_t target = d->recordAtRow(row);
-    d->settleDetails();
+    d->settle();
     d->cursor = row;
     if (target >= 0) {
         const auto it = std::find(d->visible.begin(), d->visible.end(), std::uint32_t(target));
@@ -772,17 +1091,87 @@ DataSetState Table::state() const
     return d->state;
 }
 
-void Table::edit() {}
-void Table::insert() {}
-void Table::append() {}
+void Table::edit()
+{
+    d->requireActive();
+    if (d->state != DataSetState::Browse)
+        return;
+    if (d->visible.empty()) {
+        insert();
+        return;
+    }
+    d->settleDetails();
+    d->startPending(DataSetState::Edit, d->cursor);
+}
+
+void Table::insert()
+{
+    d->requireActive();
+    d->settle();
+    d->startPending(DataSetState::Insert, std::max(d->cursor, 0));
+}
+
+void Table::append()
+{
+    d->requireActive();
+    d->settle();
+    d->startPending(DataSetState::Insert, int(d->visible.size()));
+}
 
 void Table::post()
 {
-    throw EDatabaseError(QStringLiteral("Dataset not in edit or insert mode"));
+    d->requireActive();
+    if (d->state != DataSetState::Edit && d->state != DataSetState::Insert)
+        throw EDatabaseError(QStringLiteral("Dataset not in edit or insert mode"));
+    d->settleDetails();
+    d->store();
 }
 
-void Table::cancel() {}
-void Table::deleteRecord() {}
+void Table::cancel()
+{
+    if (!d->active || (d->state != DataSetState::Edit && d->state != DataSetState::Insert))
+        return;
+    d->drop();
+}
+
+void Table::deleteRecord()
+{
+    d->requireActive();
+    if (d->state == DataSetState::Insert) {
+        d->drop();
+        return;
+    }
+    if (d->cursor < 0)
+        throw EDatabaseError(
+            QStringLiteral("Cannot perform this operation on an empty dataset (%1)").arg(d->context()));
+    d->settleDetails();
+    d->ensureWritable();
+    const std::uint32_t record = d->visible[std::size_t(d->cursor)];
+    const auto failure = d->transact([&] {
+        SqliteStatement statement(d->db.handle(),
+                                  QStringLiteral("DELETE FROM %1 WHERE rowid=?1").arg(quoted(d->sqlName)));
+        if (!statement.statement())
+            return false;
+        statement.bindInt64(1, d->rowids[record]);
+        return statement.step() == SQLITE_DONE;
+    });
+    if (failure)
+        d->storageError(QStringLiteral("delete the record from"), *failure);
+    const bool wasEditing = d->state == DataSetState::Edit;
+    d->state = DataSetState::Browse;
+    d->pending.clear();
+    d->pendingChanged.clear();
+    d->pendingWritten = false;
+    d->order.erase(std::remove(d->order.begin(), d->order.end(), record), d->order.end());
+    const int row = d->cursor;
+    d->visible.erase(d->visible.begin() + row);
+    d->cursor = d->visible.empty() ? -1 : std::min(row, int(d->visible.size()) - 1);
+    if (wasEditing)
+        Q_EMIT stateChanged();
+    Q_EMIT recordsChanged();
+    Q_EMIT currentChanged();
+    d->followDetails();
+}
 
 void Table::attach(DataSource* source)
 {

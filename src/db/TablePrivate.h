@@ -7,6 +7,7 @@
 
 #include <QPointer>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -44,6 +45,30 @@ public:
     // The record shown at a row; -1 for the pending inserted record.
     std::int64_t recordAtRow(int row) const;
 
+    // Record states and writing.
+    void requireActive() const;
+    void startPending(DataSetState mode, int row);
+    // Stores the pending record if a field was written after it was started, drops it
+    // otherwise; details settle first. A failing store leaves the record pending.
+    void settle();
+    void store();
+    void drop();
+    void writeField(int field, std::optional<QString> value);
+    void ensureWritable();
+    struct StorageFailure
+    {
+        int code;
+        QString message;
+    };
+    // Runs body in one IMMEDIATE transaction committed before return; body returns false
+    // when one of its statements failed. The failure, if any, after rolling back.
+    std::optional<StorageFailure> transact(const std::function<bool()>& body);
+    [[noreturn]] void storageError(const QString& action, const StorageFailure& failure) const;
+    void readBack(std::uint32_t record);
+    bool orderLess(std::uint32_t a, std::uint32_t b) const;
+    void placeInOrder(std::uint32_t record);
+    void showRecord(std::uint32_t record, int fallbackRow);
+
     std::vector<Table*> details() const;
     void settleDetails();
     void followDetails();
@@ -74,7 +99,9 @@ public:
     int cursor = -1;
 
     std::vector<std::optional<QString>> pending;
+    std::vector<bool> pendingChanged;
     bool pendingWritten = false;
+    bool journalChecked = false;
     int insertRow = -1;
 
     bool testing = false;

@@ -1,1 +1,0 @@
-// Anchor translation unit until this folder's pages arrive.
