@@ -320,8 +320,9 @@ void Table::Private::closeAll()
                 link->unbindFields();
         }
     }
-    lastLookupField = nullptr;
-    lastLookupName.clear();
+    q.m_lookupField = nullptr;
+    q.m_lookupData = nullptr;
+    q.m_lookupName.clear();
     fields.clear();
     declaredTypes.clear();
     columns.clear();
@@ -418,12 +419,15 @@ void Table::Private::rebuildVisible()
     } guard{*this};
     if (linked && !key)
         return;
+    const std::size_t passFields = fields.size();
     for (const std::uint32_t record : order) {
         if (linked && !linkMatches(record, *key))
             continue;
         if (useHook) {
-            testing = true;
             testRecord = record;
+            for (std::size_t f = 0; f < passFields; ++f)
+                fields[f]->m_passValue = columns[f].value(record);
+            testing = true;
             bool accept = true;
             hook.callback(q, accept);
             testing = false;
@@ -926,16 +930,15 @@ Field* Table::field(int index) const
     return d->fields[std::size_t(index)].get();
 }
 
-Field* Table::findField(const QString& name) const
+Field* Table::findFieldByName(const QString& name) const
 {
-    // Filter hooks look their field up once per record: the same name string again is the common case.
-    if (d->lastLookupField && name.constData() == d->lastLookupName.constData() &&
-        name.size() == d->lastLookupName.size())
-        return d->lastLookupField;
     for (const auto& field : d->fields) {
         if (field->fieldName().compare(name, Qt::CaseInsensitive) == 0) {
-            d->lastLookupName = name;
-            d->lastLookupField = field.get();
+            // The name is kept so that its characters stay where the fast path compares them.
+            m_lookupName = name;
+            m_lookupData = m_lookupName.constData();
+            m_lookupSize = m_lookupName.size();
+            m_lookupField = field.get();
             return field.get();
         }
     }
