@@ -487,6 +487,8 @@ void Table::Private::followMaster()
 {
     if (!active)
         return;
+    // Normally settled before the master moved; a record started while the master was closed settles here.
+    settle();
     rebuildVisible();
     cursor = visible.empty() ? -1 : 0;
     Q_EMIT q.recordsChanged();
@@ -810,18 +812,19 @@ Table::Table(QObject* parent) : QObject(parent), d(std::make_unique<Private>(*th
 
 Table::~Table()
 {
-    if (d->master)
-        d->master->removeDetail(this);
-    for (const QPointer<DataSource>& source : d->sources) {
-        if (source && source->dataSet() == this)
-            source->setDataSet(nullptr);
-    }
     // A written pending record is stored as on closing; a store that fails here cannot be
     // reported any more, so the record is dropped.
     try {
         close();
     } catch (...) {
         d->closeAll();
+    }
+    if (d->master)
+        d->master->removeDetail(this);
+    const auto sources = d->sources;
+    for (const QPointer<DataSource>& source : sources) {
+        if (source && source->dataSet() == this)
+            source->setDataSet(nullptr);
     }
 }
 

@@ -327,6 +327,37 @@ private Q_SLOTS:
         QCOMPARE(column(exams, QStringLiteral("ADI")), QStringList({"a", "b", "c", "d", "e"}));
     }
 
+    void tablesAndSourcesMayGoInAnyOrder()
+    {
+        ClinicFixture fx;
+        auto patients = std::make_unique<Table>();
+        fx.setUp(*patients, QStringLiteral("HASTA.DB"));
+        auto patientSource = std::make_unique<DataSource>();
+        patientSource->setDataSet(patients.get());
+        auto exams = std::make_unique<Table>();
+        fx.setUp(*exams, QStringLiteral("YAPGEREK.DB"));
+        exams->setIndexName(QStringLiteral("pn1"));
+        exams->setMasterSource(patientSource.get());
+        exams->setMasterFields(QStringLiteral("PNO"));
+        auto examSource = std::make_unique<DataSource>();
+        examSource->setDataSet(exams.get());
+        patients->open();
+        exams->open();
+        exams->insert();
+        exams->fieldByName(QStringLiteral("ADI"))->setAsString(QStringLiteral("q"));
+        // The master goes first: the detail settles, then follows to all records.
+        patients.reset();
+        QCOMPARE(exams->state(), DataSetState::Browse);
+        QCOMPARE(exams->recordCount(), 4);
+        patientSource.reset();
+        QCOMPARE(examSource->dataSet(), exams.get());
+        exams.reset();
+        QCOMPARE(examSource->dataSet(), nullptr);
+        QCOMPARE(
+            fx.query(QStringLiteral("YAPGEREK.DB"), QStringLiteral("SELECT PNO FROM YAPGEREK WHERE ADI='q'")),
+            QStringList{"1.0"});
+    }
+
     void missingIndexFailsTheOpening()
     {
         ClinicFixture fx;
