@@ -1014,20 +1014,20 @@ void Table::first()
 
 void Table::prior()
 {
-    if (d->active)
-        moveToRow(d->row() - 1);
+    d->requireActive();
+    moveToRow(d->row() - 1);
 }
 
 void Table::next()
 {
-    if (d->active)
-        moveToRow(d->row() + 1);
+    d->requireActive();
+    moveToRow(d->row() + 1);
 }
 
 void Table::last()
 {
-    if (d->active)
-        moveToRow(d->rowCount() - 1);
+    d->requireActive();
+    moveToRow(d->rowCount() - 1);
 }
 
 bool Table::bof() const
