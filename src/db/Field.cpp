@@ -81,7 +81,8 @@ QString normalised(const Field& field, const QString& text)
 } // namespace
 
 Field::Field(Table& table, int index, QString name, FieldType type, int size)
-    : m_table(table), m_index(index), m_name(std::move(name)), m_type(type), m_size(size)
+    : m_table(table), m_inPass(&table.d->testing), m_index(index), m_name(std::move(name)), m_type(type),
+      m_size(size)
 {
 }
 
@@ -90,7 +91,7 @@ QString Field::asString() const
     return asStringView().toString();
 }
 
-QStringView Field::asStringView() const
+QStringView Field::currentView() const
 {
     return m_table.d->currentValue(m_index);
 }

@@ -31,7 +31,8 @@ public:
     // The current record's value as text; empty for an empty field or when there is no record.
     QString asString() const;
     // The same without copying: valid only until the table's records or cursor change.
-    QStringView asStringView() const;
+    // Inline because filter hooks call it once per record.
+    QStringView asStringView() const { return *m_inPass ? m_passValue : currentView(); }
     bool isNull() const;
 
     // Writes the current record's value. Only in edit or insert state, otherwise
@@ -50,7 +51,13 @@ public:
     Table& table() const { return m_table; }
 
 private:
+    friend class Table;
+    QStringView currentView() const;
+
     Table& m_table;
+    // During a filter pass the table sets each field's value of the record under test here.
+    const bool* m_inPass;
+    QStringView m_passValue;
     int m_index;
     QString m_name;
     FieldType m_type;

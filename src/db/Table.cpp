@@ -320,8 +320,9 @@ void Table::Private::closeAll()
                 link->unbindFields();
         }
     }
-    lastLookupField = nullptr;
-    lastLookupName.clear();
+    q.m_lookupField = nullptr;
+    q.m_lookupData = nullptr;
+    q.m_lookupName.clear();
     fields.clear();
     declaredTypes.clear();
     columns.clear();
@@ -418,12 +419,15 @@ void Table::Private::rebuildVisible()
     } guard{*this};
     if (linked && !key)
         return;
+    const std::size_t passFields = fields.size();
     for (const std::uint32_t record : order) {
         if (linked && !linkMatches(record, *key))
             continue;
         if (useHook) {
-            testing = true;
             testRecord = record;
+            for (std::size_t f = 0; f < passFields; ++f)
+                fields[f]->m_passValue = columns[f].value(record);
+            testing = true;
             bool accept = true;
             hook.callback(q, accept);
             testing = false;
@@ -483,6 +487,8 @@ void Table::Private::followMaster()
 {
     if (!active)
         return;
+    // Normally settled before the master moved; a record started while the master was closed settles here.
+    settle();
     rebuildVisible();
     cursor = visible.empty() ? -1 : 0;
     Q_EMIT q.recordsChanged();
@@ -806,18 +812,19 @@ Table::Table(QObject* parent) : QObject(parent), d(std::make_unique<Private>(*th
 
 Table::~Table()
 {
-    if (d->master)
-        d->master->removeDetail(this);
-    for (const QPointer<DataSource>& source : d->sources) {
-        if (source && source->dataSet() == this)
-            source->setDataSet(nullptr);
-    }
     // A written pending record is stored as on closing; a store that fails here cannot be
     // reported any more, so the record is dropped.
     try {
         close();
     } catch (...) {
         d->closeAll();
+    }
+    if (d->master)
+        d->master->removeDetail(this);
+    const auto sources = d->sources;
+    for (const QPointer<DataSource>& source : sources) {
+        if (source && source->dataSet() == this)
+            source->setDataSet(nullptr);
     }
 }
 
@@ -926,16 +933,15 @@ Field* Table::field(int index) const
     return d->fields[std::size_t(index)].get();
 }
 
-Field* Table::findField(const QString& name) const
+Field* Table::findFieldByName(const QString& name) const
 {
-    // Filter hooks look their field up once per record: the same name string again is the common case.
-    if (d->lastLookupField && name.constData() == d->lastLookupName.constData() &&
-        name.size() == d->lastLookupName.size())
-        return d->lastLookupField;
     for (const auto& field : d->fields) {
         if (field->fieldName().compare(name, Qt::CaseInsensitive) == 0) {
-            d->lastLookupName = name;
-            d->lastLookupField = field.get();
+            // The name is kept so that its characters stay where the fast path compares them.
+            m_lookupName = name;
+            m_lookupData = m_lookupName.constData();
+            m_lookupSize = m_lookupName.size();
+            m_lookupField = field.get();
             return field.get();
         }
     }
@@ -1008,20 +1014,20 @@ void Table::first()
 
 void Table::prior()
 {
-    if (d->active)
-        moveToRow(d->row() - 1);
+    d->requireActive();
+    moveToRow(d->row() - 1);
 }
 
 void Table::next()
 {
-    if (d->active)
-        moveToRow(d->row() + 1);
+    d->requireActive();
+    moveToRow(d->row() + 1);
 }
 
 void Table::last()
 {
-    if (d->active)
-        moveToRow(d->rowCount() - 1);
+    d->requireActive();
+    moveToRow(d->rowCount() - 1);
 }
 
 bool Table::bof() const

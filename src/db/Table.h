@@ -60,8 +60,14 @@ public:
     // Field definitions in the table's own order.
     int fieldCount() const;
     Field* field(int index) const;
-    // Without regard to letter case; nullptr when there is none.
-    Field* findField(const QString& name) const;
+    // Without regard to letter case; nullptr when there is none. Filter hooks look their
+    // field up once per record, with the same name string each time: that case is inline.
+    Field* findField(const QString& name) const
+    {
+        if (m_lookupField && name.constData() == m_lookupData && name.size() == m_lookupSize)
+            return m_lookupField;
+        return findFieldByName(name);
+    }
     // As findField, but EDatabaseError "Field '<name>' not found" when there is none.
     Field* fieldByName(const QString& name) const;
     QStringList fieldNames() const;
@@ -113,8 +119,14 @@ private:
     void attach(DataSource* source);
     void detach(DataSource* source);
 
+    Field* findFieldByName(const QString& name) const;
+
     class Private;
     std::unique_ptr<Private> d;
+    mutable QString m_lookupName;
+    mutable const QChar* m_lookupData = nullptr;
+    mutable qsizetype m_lookupSize = 0;
+    mutable Field* m_lookupField = nullptr;
     QString m_databaseName;
     QString m_tableName;
     QString m_indexName;

@@ -106,9 +106,6 @@ public:
 
     bool testing = false;
     std::uint32_t testRecord = 0;
-
-    mutable QString lastLookupName;
-    mutable Field* lastLookupField = nullptr;
 };
 
 } // namespace velorin::db

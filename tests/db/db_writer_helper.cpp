@@ -1,15 +1,19 @@
 // A second process for the engine tests.
 //   post DIR  : posts examination records into DIR/YAPGEREK.DB for ever, printing each
 //               record's NO once its post has returned.
+//   readonly DIR : as user nobody, starts and posts a record in DIR/YAPGEREK.DB and prints
+//               the error and whether the record stayed pending.
 //   lock DIR  : holds an exclusive lock on DIR/YAPGEREK.DB, prints "locked" and waits
 //               until its standard input closes.
 #include "Aliases.h"
+#include "Exception.h"
 #include "Table.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <cstdio>
 #include <sqlite3.h>
+#include <unistd.h>
 
 using velorin::db::Table;
 
@@ -34,6 +38,30 @@ int postForever(const QString& dir)
         std::fwrite(line.constData(), 1, std::size_t(line.size()), stdout);
         std::fflush(stdout);
     }
+}
+
+int postAsNobody(const QString& dir)
+{
+    if (setgid(65534) != 0 || setuid(65534) != 0)
+        return 3;
+    velorin::db::Aliases aliases;
+    aliases.add(QStringLiteral("ro"), dir);
+    Table table;
+    table.setAliases(aliases);
+    table.setDatabaseName(QStringLiteral("ro"));
+    table.setTableName(QStringLiteral("YAPGEREK.DB"));
+    table.open();
+    table.insert();
+    table.fieldByName(QStringLiteral("ADI"))->setAsString(QStringLiteral("r"));
+    try {
+        table.post();
+        std::puts("stored");
+    } catch (const velorin::Exception& e) {
+        std::puts(e.what());
+    }
+    std::puts(table.state() == velorin::db::DataSetState::Insert ? "pending" : "not pending");
+    table.cancel();
+    return 0;
 }
 
 int holdLock(const QString& dir)
@@ -63,6 +91,8 @@ int main(int argc, char* argv[])
         return 2;
     if (args[1] == QLatin1String("post"))
         return postForever(args[2]);
+    if (args[1] == QLatin1String("readonly"))
+        return postAsNobody(args[2]);
     if (args[1] == QLatin1String("lock"))
         return holdLock(args[2]);
     return 2;
