@@ -1,19 +1,15 @@
 #pragma once
 
-#include "TFrame.h"
-#include "THeaderPanel.h"
+#include "HeaderFrame.h"
 
 namespace velorin::samples {
 
 // A page that shows only its header "Kar / Zarar".
-class TFmeButtons : public widgets::TFrame
+class TFmeButtons : public THeaderFrame
 {
     Q_OBJECT
 public:
     explicit TFmeButtons(QWidget* parent = nullptr);
-
-private:
-    widgets::THeaderPanel* pnlHeader;
 };
 
 } // namespace velorin::samples

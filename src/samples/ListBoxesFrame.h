@@ -1,19 +1,15 @@
 #pragma once
 
-#include "TFrame.h"
-#include "THeaderPanel.h"
+#include "HeaderFrame.h"
 
 namespace velorin::samples {
 
 // A page that shows only its header "List Box Controls".
-class TFmeListBoxes : public widgets::TFrame
+class TFmeListBoxes : public THeaderFrame
 {
     Q_OBJECT
 public:
     explicit TFmeListBoxes(QWidget* parent = nullptr);
-
-private:
-    widgets::THeaderPanel* pnlHeader;
 };
 
 } // namespace velorin::samples
