@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ClinicGenerator.h"
+#include "SqlFixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -39,19 +40,7 @@ public:
         qputenv("VELORIN_ALIASES", ini.toLocal8Bit());
     }
 
-    void run(const QString& file, const QString& sql) const
-    {
-        sqlite3* db = nullptr;
-        if (sqlite3_open(dataPath(file).toUtf8().constData(), &db) != SQLITE_OK)
-            throw std::runtime_error("cannot open fixture file");
-        char* error = nullptr;
-        const int rc = sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &error);
-        const std::string message = error ? error : "";
-        sqlite3_free(error);
-        sqlite3_close(db);
-        if (rc != SQLITE_OK)
-            throw std::runtime_error("fixture SQL failed: " + message);
-    }
+    void run(const QString& file, const QString& sql) const { SqlFixture::runSql(dataPath(file), sql); }
 
     void addPatient(int no, int pno, const QString& name, const QString& surname) const
     {

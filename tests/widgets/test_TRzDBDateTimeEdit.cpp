@@ -3,7 +3,7 @@
 #include "TApplication.h"
 #include "TRzDBDateTimeEdit.h"
 #include "Table.h"
-#include "TableFixture.h"
+#include "SqlFixture.h"
 
 #include <QAbstractItemView>
 #include <QCalendarWidget>
@@ -19,7 +19,7 @@ class TestTRzDBDateTimeEdit : public QObject
 private Q_SLOTS:
     void showsTheFieldsDateOrBlankAndTakesNoInputWhileBrowsing()
     {
-        TableFixture fixture;
+        SqlFixture fixture;
         fixture.run(QStringLiteral("MUAYENE.DB"),
                     QStringLiteral("CREATE TABLE MUAYENE (NO INTEGER, TARIH TIMESTAMP);"
                                    "INSERT INTO MUAYENE VALUES (1, '2026-03-14T10:30:00');"
@@ -64,7 +64,7 @@ private Q_SLOTS:
 
     void aDayPickedInTheCalendarIsWrittenWhileEditing()
     {
-        TableFixture fixture;
+        SqlFixture fixture;
         fixture.run(QStringLiteral("MUAYENE.DB"),
                     QStringLiteral("CREATE TABLE MUAYENE (NO INTEGER, TARIH TIMESTAMP);"
                                    "INSERT INTO MUAYENE VALUES (1, NULL);"));
@@ -116,7 +116,7 @@ private Q_SLOTS:
 
     void missingFieldFailsTheOpening()
     {
-        TableFixture fixture;
+        SqlFixture fixture;
         fixture.run(QStringLiteral("MUAYENE.DB"),
                     QStringLiteral("CREATE TABLE MUAYENE (NO INTEGER, TARIH TIMESTAMP);"));
         db::Table table;

@@ -2,7 +2,7 @@
 #include "EDatabaseError.h"
 #include "TApplication.h"
 #include "Table.h"
-#include "TableFixture.h"
+#include "SqlFixture.h"
 #include "TcxLookupComboBox.h"
 
 #include <QSignalSpy>
@@ -17,7 +17,7 @@ namespace {
 
 // Patients in record order; the names cover the Turkish letters whose order differs from
 // their code order (ç after c, ğ after g, ı before i, ö after o, ş after s, ü after u).
-void makePatients(const TableFixture& fixture)
+void makePatients(const SqlFixture& fixture)
 {
     fixture.run(QStringLiteral("HASTA.DB"),
                 QStringLiteral("CREATE TABLE HASTA (NO INTEGER, PNO DOUBLE, "
@@ -34,7 +34,7 @@ void makePatients(const TableFixture& fixture)
 
 struct Finder
 {
-    explicit Finder(const TableFixture& fixture)
+    explicit Finder(const SqlFixture& fixture)
     {
         table.setAliases(fixture.aliases());
         table.setDatabaseName(QStringLiteral("test"));
@@ -70,7 +70,7 @@ class TestTcxLookupComboBox : public QObject
 private Q_SLOTS:
     void listsBothColumnsInTurkishTextOrder()
     {
-        TableFixture fixture;
+        SqlFixture fixture;
         makePatients(fixture);
         Finder finder(fixture);
         QCOMPARE(finder.combo.count(), 0);
@@ -89,7 +89,7 @@ private Q_SLOTS:
 
     void choosingMovesTheTableFirstThenReportsAChangedValue()
     {
-        TableFixture fixture;
+        SqlFixture fixture;
         makePatients(fixture);
         Finder finder(fixture);
         finder.table.open();
@@ -119,7 +119,7 @@ private Q_SLOTS:
 
     void clickIsReported()
     {
-        TableFixture fixture;
+        SqlFixture fixture;
         makePatients(fixture);
         Finder finder(fixture);
         finder.table.open();
@@ -132,7 +132,7 @@ private Q_SLOTS:
 
     void missingListFieldFailsTheOpening()
     {
-        TableFixture fixture;
+        SqlFixture fixture;
         makePatients(fixture);
         Finder finder(fixture);
         finder.combo.setListFieldNames({QStringLiteral("ADI"), QStringLiteral("SOYAD")});

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <sqlite3.h>
 #include <stdexcept>
+#include <string>
 
 // Small table files for engine tests: a temporary alias folder and SQL run against a file in it.
 class SqlFixture
@@ -30,10 +31,13 @@ public:
     }
 
     // Runs the statements on the named file, creating it when needed.
-    void run(const QString& fileName, const QString& sql) const
+    void run(const QString& fileName, const QString& sql) const { runSql(filePath(fileName), sql); }
+
+    // Runs the statements on the file at `path`, creating it when needed.
+    static void runSql(const QString& path, const QString& sql)
     {
         sqlite3* db = nullptr;
-        if (sqlite3_open(filePath(fileName).toUtf8().constData(), &db) != SQLITE_OK)
+        if (sqlite3_open(path.toUtf8().constData(), &db) != SQLITE_OK)
             throw std::runtime_error("cannot open fixture file");
         char* error = nullptr;
         const int rc = sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &error);
