@@ -1,7 +1,6 @@
 #include "TRzDBDateTimeEdit.h"
 
-#include "DataSource.h"
-#include "EDatabaseError.h"
+#include "Field.h"
 #include "TApplication.h"
 #include "Table.h"
 
@@ -38,8 +37,20 @@ QDate parseDate(const QString& text)
 
 } // namespace
 
-TRzDBDateTimeEdit::TRzDBDateTimeEdit(QWidget* parent) : QDateEdit(parent)
+TRzDBDateTimeEdit::TRzDBDateTimeEdit(QWidget* parent) : QDateEdit(parent), m_link(new TFieldDataLink(this))
 {
+    connect(m_link, &TFieldDataLink::dataChanged, this, [this] {
+        showField();
+        updateInput();
+    });
+    connect(m_link, &TFieldDataLink::stateChanged, this, [this] {
+        showField();
+        updateInput();
+    });
+    connect(m_link, &TFieldDataLink::tableClosed, this, [this] {
+        showField();
+        updateInput();
+    });
     setCalendarPopup(true);
     setMinimumDate(blankDate);
     setSpecialValueText(QStringLiteral(" "));
@@ -56,84 +67,10 @@ TRzDBDateTimeEdit::TRzDBDateTimeEdit(QWidget* parent) : QDateEdit(parent)
     updateInput();
 }
 
-TRzDBDateTimeEdit::~TRzDBDateTimeEdit()
-{
-    if (m_source)
-        m_source->removeLink(this);
-}
-
-db::Table* TRzDBDateTimeEdit::table() const
-{
-    return m_source ? m_source->dataSet() : nullptr;
-}
-
-bool TRzDBDateTimeEdit::editing() const
-{
-    const db::Table* t = table();
-    return m_field && t && (t->state() == db::DataSetState::Edit || t->state() == db::DataSetState::Insert);
-}
-
-void TRzDBDateTimeEdit::setDataSource(db::DataSource* source)
-{
-    if (m_source == source)
-        return;
-    if (m_source) {
-        m_source->removeLink(this);
-        disconnect(m_source, nullptr, this, nullptr);
-    }
-    m_source = source;
-    m_field = nullptr;
-    if (m_source) {
-        m_source->addLink(this);
-        connect(m_source, &db::DataSource::activeChanged, this, &TRzDBDateTimeEdit::showField);
-        connect(m_source, &db::DataSource::currentChanged, this, &TRzDBDateTimeEdit::showField);
-        connect(m_source, &db::DataSource::recordsChanged, this, &TRzDBDateTimeEdit::showField);
-        connect(m_source, &db::DataSource::stateChanged, this, [this] {
-            showField();
-            updateInput();
-        });
-    }
-    bindNow();
-}
-
-void TRzDBDateTimeEdit::setDataField(const QString& name)
-{
-    m_fieldName = name;
-    m_field = nullptr;
-    bindNow();
-}
-
-void TRzDBDateTimeEdit::bindNow()
-{
-    const db::Table* t = table();
-    if (t && t->active())
-        bindFields();
-    showField();
-    updateInput();
-}
-
-void TRzDBDateTimeEdit::bindFields()
-{
-    m_field = nullptr;
-    const db::Table* t = table();
-    if (!t || m_fieldName.isEmpty())
-        return;
-    m_field = t->findField(m_fieldName);
-    if (!m_field)
-        throw EDatabaseError(QStringLiteral("%1: Field '%2' not found").arg(objectName(), m_fieldName));
-}
-
-void TRzDBDateTimeEdit::unbindFields()
-{
-    m_field = nullptr;
-    showField();
-    updateInput();
-}
-
 void TRzDBDateTimeEdit::showField()
 {
-    const db::Table* t = table();
-    const QDate shown = m_field && t && t->active() ? parseDate(m_field->asString()) : QDate();
+    const db::Field* f = m_link->active() ? m_link->field() : nullptr;
+    const QDate shown = f ? parseDate(f->asString()) : QDate();
     m_showing = true;
     setDate(shown.isValid() ? shown : blankDate);
     m_showing = false;
@@ -141,17 +78,18 @@ void TRzDBDateTimeEdit::showField()
 
 void TRzDBDateTimeEdit::updateInput()
 {
-    setReadOnly(!editing());
+    setReadOnly(!(m_link->field() && m_link->editing()));
 }
 
 void TRzDBDateTimeEdit::writeField(const QDate& date)
 {
-    if (!editing())
+    db::Field* f = m_link->field();
+    if (!f || !m_link->editing())
         return;
     if (date == blankDate || !date.isValid())
-        m_field->clear();
+        f->clear();
     else
-        m_field->setAsString(date.toString(Qt::ISODate));
+        f->setAsString(date.toString(Qt::ISODate));
 }
 
 void TRzDBDateTimeEdit::mousePressEvent(QMouseEvent* event)

@@ -1,17 +1,8 @@
 #pragma once
 
-#include "DataLink.h"
-#include "DataSource.h"
-#include "Table.h"
+#include "TFieldDataLink.h"
 
 #include <QDateEdit>
-#include <QPointer>
-
-namespace velorin::db {
-class DataSource;
-class Field;
-class Table;
-} // namespace velorin::db
 
 namespace velorin::widgets {
 
@@ -19,24 +10,20 @@ namespace velorin::widgets {
 // that drops down from its button. It shows the field's date (blank for an empty field) and
 // takes input only while the table is in edit or insert state; a date typed or picked is
 // written into the field at once, as a date without time of day.
-class TRzDBDateTimeEdit : public QDateEdit, public db::DataLink
+class TRzDBDateTimeEdit : public QDateEdit
 {
     Q_OBJECT
 public:
     explicit TRzDBDateTimeEdit(QWidget* parent = nullptr);
-    ~TRzDBDateTimeEdit() override;
 
-    void setDataSource(db::DataSource* source);
-    db::DataSource* dataSource() const { return m_source; }
-    void setDataField(const QString& name);
-    const QString& dataField() const { return m_fieldName; }
-    db::Field* field() const { return m_field; }
+    void setDataSource(db::DataSource* source) { m_link->setDataSource(source); }
+    db::DataSource* dataSource() const { return m_link->dataSource(); }
+    void setDataField(const QString& name) { m_link->setFieldName(name); }
+    const QString& dataField() const { return m_link->fieldName(); }
+    db::Field* field() const { return m_link->field(); }
 
     // True while the box shows an empty field.
     bool isBlank() const { return date() == minimumDate(); }
-
-    void bindFields() override;
-    void unbindFields() override;
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -44,17 +31,12 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    db::Table* table() const;
-    bool editing() const;
-    void bindNow();
     void showField();
     void updateInput();
     void writeField(const QDate& date);
     void showTodayWhenBlank();
 
-    QPointer<db::DataSource> m_source;
-    QString m_fieldName;
-    db::Field* m_field = nullptr;
+    TFieldDataLink* m_link; // owned by this
     bool m_showing = false;
 };
 
