@@ -419,6 +419,19 @@ void Table::Private::rebuildVisible()
     } guard{*this};
     if (linked && !key)
         return;
+    if (useHook && hook.prefixTest) {
+        const std::optional<FilterRecordHook::PrefixTest> test = hook.prefixTest(q);
+        if (test && test->fieldIndex >= 0 && std::size_t(test->fieldIndex) < columns.size()) {
+            // The hook's own test run over the column: no call, no field setup per record.
+            const Column& column = columns[std::size_t(test->fieldIndex)];
+            const UpperPrefix& prefix = test->prefix;
+            for (const std::uint32_t record : order) {
+                if (prefix.begins(column.value(record)) && (!linked || linkMatches(record, *key)))
+                    visible.push_back(record);
+            }
+            return;
+        }
+    }
     const std::size_t passFields = fields.size();
     for (const std::uint32_t record : order) {
         if (linked && !linkMatches(record, *key))

@@ -214,6 +214,16 @@ db::FilterRecordHook TJvDBFindEdit::ownHook()
     db::FilterRecordHook hook;
     hook.callback = [this](db::Table& table, bool& accept) { AcceptRecord(table, accept); };
     hook.procedure = &kAcceptRecordProcedure;
+    // The engine may run AcceptRecord's own test over the column when that is all it does:
+    // no saved hook to consult first, and a bound field of the table being filtered.
+    hook.prefixTest = [this](const db::Table& table) -> std::optional<db::FilterRecordHook::PrefixTest> {
+        if (m_savedFiltered && m_savedHook)
+            return std::nullopt;
+        const db::Field* f = m_link->field();
+        if (!f || &f->table() != &table)
+            return std::nullopt;
+        return db::FilterRecordHook::PrefixTest{f->index(), m_upperSearch};
+    };
     return hook;
 }
 
@@ -234,7 +244,7 @@ void TJvDBFindEdit::RunSearch()
             return;
         QString text = m_searchText;
         if (dateStep(text) && !f->isBlob()) {
-            m_upperSearch = ansiUpperCase(text);
+            m_upperSearch = db::UpperPrefix(ansiUpperCase(text));
             t->setFiltered(true); // also when on already: every record is tested again
         }
     } else {
@@ -263,16 +273,7 @@ void TJvDBFindEdit::AcceptRecord(db::Table& table, bool& accept)
     const db::Field* f = m_link->field();
     if (!f)
         return;
-    const QStringView value = f->asStringView();
-    // Most records already differ in their first letter; test that before the full call.
-    if (value.isEmpty() || value.size() < m_upperSearch.size() ||
-        (!m_upperSearch.isEmpty() &&
-         ansiUpperChar(value.front().unicode()) != m_upperSearch.front().unicode() &&
-         !QChar::isHighSurrogate(value.front().unicode()))) {
-        accept = false;
-        return;
-    }
-    accept = ansiStartsWithUpper(value, m_upperSearch);
+    accept = m_upperSearch.begins(f->asStringView());
 }
 
 bool TJvDBFindEdit::dateStep(QString& text) const

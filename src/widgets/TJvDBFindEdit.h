@@ -3,6 +3,7 @@
 #include "DataSource.h"
 #include "FilterRecordHook.h"
 #include "Table.h"
+#include "UpperPrefix.h"
 
 #include <QLineEdit>
 #include <QPointer>
@@ -70,7 +71,7 @@ private:
     TFieldDataLink* m_link;
     QTimer m_timer;
     QString m_searchText;
-    QString m_upperSearch;
+    db::UpperPrefix m_upperSearch;
     QString m_editMask;
     db::FilterRecordHook m_savedHook;
     bool m_savedFiltered = false;

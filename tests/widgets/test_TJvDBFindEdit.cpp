@@ -433,6 +433,52 @@ private Q_SLOTS:
         QVERIFY(visits.filtered());
     }
 
+    // The engine scans the column itself unless a saved hook must run first; both ways
+    // must list the same headwords.
+    void columnScanAgreesWithTheHook_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("expected");
+        const QString clef = QString::fromUcs4(U"\U0001D11Eclave");
+        QTest::newRow("ñ") << QStringLiteral("cañ")
+                           << QStringList{QStringLiteral("caña"), QStringLiteral("cañón")};
+        QTest::newRow("á") << QStringLiteral("Á")
+                           << QStringList{QStringLiteral("Ángel"), QStringLiteral("ángulo")};
+        QTest::newRow("longer than every headword") << QStringLiteral("cascadas") << QStringList();
+        QTest::newRow("beyond the BMP") << QString::fromUcs4(U"\U0001D11E") << QStringList{clef};
+        QTest::newRow("one letter") << QStringLiteral("c")
+                                    << QStringList{QStringLiteral("Casa"),    QStringLiteral("casar"),
+                                                   QStringLiteral("cascada"), QStringLiteral("caña"),
+                                                   QStringLiteral("cañón"),   QStringLiteral("canción")};
+    }
+    void columnScanAgreesWithTheHook()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, expected);
+        auto words = kWords;
+        words.emplace_back(QString::fromUcs4(U"\U0001D11Eclave"), QStringLiteral("clef"));
+        Lookup fast(words);
+        fast.box->setText(text);
+        fast.box->RunSearch();
+        QCOMPARE(fast.shown(), expected);
+
+        Lookup slow(words);
+        int calls = 0;
+        velorin::db::FilterRecordHook all;
+        all.procedure = &calls;
+        all.callback = [&calls](Table&, bool& accept) {
+            ++calls;
+            accept = true;
+        };
+        slow.table->setOnFilterRecord(all);
+        slow.table->setFiltered(true);
+        calls = 0;
+        slow.box->setText(text);
+        slow.box->RunSearch();
+        QVERIFY(calls >= int(words.size())); // the saved hook ran for every record
+        QCOMPARE(slow.shown(), expected);
+    }
+
 private:
     QStringList messages;
 };
