@@ -2,9 +2,11 @@
 
 #include "ClinicGenerator.h"
 #include "SqlFixture.h"
+#include "Table.h"
 
 #include <QDir>
 #include <QFile>
+#include <QObject>
 #include <QString>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -78,3 +80,18 @@ public:
 private:
     QTemporaryDir m_dir;
 };
+
+// The page's child of that type and name; a missing one ends the test run at once.
+template <class W> W* child(const QObject& page, const char* name)
+{
+    W* w = page.findChild<W*>(QLatin1String(name));
+    if (!w)
+        qFatal("no child %s", name);
+    return w;
+}
+
+// The current record's value of a field, as text.
+inline QString field(velorin::db::Table* table, const char* name)
+{
+    return table->fieldByName(QLatin1String(name))->asString();
+}

@@ -52,19 +52,6 @@ void fill(const ClinicFixture& clinic)
                           QStringLiteral("2026-05-01"));
 }
 
-template <class W> W* child(const QObject& page, const char* name)
-{
-    W* w = page.findChild<W*>(QLatin1String(name));
-    if (!w)
-        qFatal("no child %s", name);
-    return w;
-}
-
-QString field(db::Table* table, const char* name)
-{
-    return table->fieldByName(QLatin1String(name))->asString();
-}
-
 } // namespace
 
 class TestTFmeTabs : public QObject
